@@ -54,7 +54,8 @@ void TBarcodeSymbol::DoLines(const std::string& pattern, TCanvas& canvas) {
         const int h = lineType == black_half ? (2 * FHeight) / 5 : FHeight;
         // The right edge is x + w - 1: the one-pixel outline already covers the corner pixels.
         std::array<TPoint, 4> corners = {{{x, 0}, {x, h}, {x + w - 1, h}, {x + w - 1, 0}}};
-        for (TPoint& p : corners) p = TranslatePoint(RotatePoint(p, a), origin);
+        for (TPoint& p : corners)
+            p = TranslatePoint(RotatePoint(p, a), origin);
         canvas.Polygon(corners);
         x += w;
     }
@@ -70,11 +71,16 @@ void TBarcodeSymbol::DrawText(TCanvas& canvas) {
     int left = FLeft;
     switch (FShowTextPosition) {
     case stpTopRight:
-    case stpBottomRight: left = FLeft + w - t; break;
+    case stpBottomRight:
+        left = FLeft + w - t;
+        break;
     case stpTopCenter:
-    case stpBottomCenter: left = FLeft + (w - t) / 2; break; // truncated toward zero
+    case stpBottomCenter:
+        left = FLeft + (w - t) / 2; // truncated toward zero
+        break;
     case stpTopLeft:
-    case stpBottomLeft: break;
+    case stpBottomLeft:
+        break;
     }
     const bool atTop = FShowTextPosition == stpTopLeft || FShowTextPosition == stpTopRight ||
                        FShowTextPosition == stpTopCenter;
