@@ -1,0 +1,15 @@
+#pragma once
+// How the job logic speaks to the user: the window shows message boxes, the command line writes
+// to stderr, the tests record. Texts are Windows-1252.
+#include <string>
+
+class IJobReporter {
+public:
+    virtual ~IJobReporter() = default;
+    // A plain information box with an OK button.
+    virtual void Information(const std::string& message) = 0;
+    // An error box with the application's title.
+    virtual void Error(const std::string& message) = 0;
+    // The input focus goes to the Initial String box.
+    virtual void FocusInitialString() = 0;
+};
