@@ -12,4 +12,8 @@ public:
     virtual void Error(const std::string& message) = 0;
     // The input focus goes to the Initial String box.
     virtual void FocusInitialString() = 0;
+    // The busy cursor while a page is composed; false restores the normal one.
+    virtual void SetBusy(bool busy) { (void)busy; }
+    // A print run's progress: pages composed of all its pages.
+    virtual void PrintProgress(int pagesDone, int pages) { (void)pagesDone, (void)pages; }
 };

@@ -182,13 +182,13 @@ void TLabelJob::displayTextClick() {
 
 void TLabelJob::pageSizeChange() {
     TJobControls& c = Controls;
-    // No selection (only a damaged file leads there) leaves the page at its first size, A4.
-    const int index = c.pageSize.ItemIndex < 0 ? 1 : c.pageSize.ItemIndex;
-    const bool custom = index == CustomPageSizeIndex;
+    // No selection (only a damaged file leads there) leaves the preview's paper as it was.
+    const int index = c.pageSize.ItemIndex;
+    if (index >= 0) PagePreview1.SetPaperSize(PageSizeList[index].Paper);
+    const bool custom = PagePreview1.GetPaperSize() == Custom;
     if (!custom) {
-        const TPaperDimensions& size = PaperDimensions[PageSizeList[index].Paper];
-        c.pageHeight.Text = FloatToStr(size.HeightMm, separator_);
-        c.pageWidth.Text = FloatToStr(size.WidthMm, separator_);
+        c.pageHeight.Text = FloatToStr(PagePreview1.GetPageHeight(puMillimeters), separator_);
+        c.pageWidth.Text = FloatToStr(PagePreview1.GetPageWidth(puMillimeters), separator_);
     }
     for (TEditControl* box : {&c.pageHeight, &c.pageWidth}) {
         box->ReadOnly = !custom;

@@ -7,8 +7,11 @@
 #include "JobFile.h"
 #include "JobReporter.h"
 #include "LabelJobSettings.h"
+#include "PagePreview.h"
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 class TLabelJob {
 public:
@@ -47,7 +50,37 @@ public:
     void pageSizeChange();
     void codeFormatChange();
 
+    // The preview: composes the first sheet of the job on the preview's page and draws the
+    // first label's symbol into barcodeImage. False when the command ended early (a message was
+    // shown).
+    bool refreshClick();
+
+    // What a print run did, for the command line's summary.
+    struct TPrintRunResult {
+        bool Printed = false;
+        int Pages = 0;
+        long Labels = 0;
+        std::string FirstValue, LastValue;
+    };
+    // The print run: composes the job's pages and prints them as one job on the chosen printer
+    // (or the printer's PDF file), hands the continued prefix and counter back to the Initial
+    // String and Initial Value boxes, and previews the next sheet.
+    TPrintRunResult printClick();
+
+    // Called with each label's value as it is composed, page after page (for listings).
+    std::function<void(int page, const std::string& value)> OnLabelValue;
+
+    TPagePreview PagePreview1; // the preview's pages; also the way to the printer
+    TCanvas barcodeImage;      // the first label's symbol, as the last preview drew it
+
 private:
+    // The values and drawing of one page's cells; false when the command must end.
+    bool ComposePage(class TValueSequence& sequence, int page, bool preview, TPrintRunResult* run);
+    void PrepareBarcodeImage();
+    bool MakeBarcodeImage();
+    void SetPagePaperSize();
+
     IJobReporter& reporter_;
     char separator_;
+    int barcodeImageHeight_ = 0;
 };
