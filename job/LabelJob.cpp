@@ -40,6 +40,18 @@ TLabelJob::TLabelJob(IJobReporter& reporter, char decimalSeparator)
     DesignBarcode(Barcode1);
 }
 
+void TLabelJob::FillPrinterList() {
+    Controls.printer.Items = TPagePrinter::Printers();
+    Controls.printer.Items.push_back(PdfFileEntry);
+    Controls.printer.SetItemIndex(TPagePrinter::DefaultPrinterIndex());
+}
+
+bool TLabelJob::PdfFileSelected() const {
+    const TListControl& list = Controls.printer;
+    return list.ItemIndex >= 0 && list.ItemIndex == int(list.Items.size()) - 1 &&
+           list.Items.back() == PdfFileEntry;
+}
+
 bool TLabelJob::LoadAtStart(const std::filesystem::path& file) {
     const TJobFileContents contents = ReadJobFile(file);
     if (contents.Opened) {

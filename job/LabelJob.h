@@ -28,6 +28,14 @@ public:
     IJobReporter& Reporter() { return reporter_; }
     char DecimalSeparator() const { return separator_; }
 
+    // Fills the printer list with the system's printers in the system's order and one more
+    // entry, PdfFileEntry, after them (so that stored positions keep their meaning), and selects
+    // the system's default printer, or none when there is no default.
+    void FillPrinterList();
+    static constexpr const char* PdfFileEntry = "PDF file";
+    // Whether the printer list's selection is the PDF file entry.
+    bool PdfFileSelected() const;
+
     // Loading at start: reads the file into the record and the controls (or keeps the initial
     // values), follows Display Text, sets the symbol's place and height, and applies the page
     // size. The printer list must be filled, with the system's default selected, before. Returns
