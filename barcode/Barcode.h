@@ -83,7 +83,7 @@ TPoint RotatedOrigin(TPoint p, TPoint size, double a);
 
 // Pattern of alternating bar and space width digits "1" to "4" (bar first) in the pattern
 // alphabet: bars "5" to "8", spaces "0" to "3".
-std::string WidthsToPattern(std::string_view widths);
+std::string WidthsToPattern(std::string widths);
 
 // The text with its last character (a placeholder) replaced by the add-on check digit of the
 // characters before it.

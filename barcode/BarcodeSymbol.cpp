@@ -160,32 +160,47 @@ std::string TBarcodeSymbol::MakeData() {
     return (this->*info.Encoder)();
 }
 
-void TBarcodeSymbol::OneBarProps(char code, int& width, TBarLineType& lineType) const {
-    int index;
-    if (code >= '0' && code <= '3') {
-        index = code - '0';
-        lineType = white;
-    } else if (code >= '5' && code <= '8') {
-        index = code - '5';
-        lineType = black;
-    } else if (code >= 'A' && code <= 'D') {
-        index = code - 'A';
-        lineType = black_half;
-    } else {
-        throw Exception(ClassMessage(": internal Error"));
+namespace {
+
+// The pattern alphabet: for each byte, the ElementWidths entry and line type, or entry -1.
+// (Every entry is written explicitly: g++ 12 at -O2 folds a table that relies on member
+// initialisers here into wrong entries.)
+struct PatternCharacter {
+    std::int8_t Entry;
+    TBarLineType LineType;
+};
+constexpr std::array<PatternCharacter, 256> PatternAlphabet = [] {
+    std::array<PatternCharacter, 256> table{};
+    for (auto& p : table) p = PatternCharacter{-1, white};
+    for (int i = 0; i < 4; ++i) {
+        table['0' + i] = PatternCharacter{std::int8_t(i), white};
+        table['5' + i] = PatternCharacter{std::int8_t(i), black};
+        table['A' + i] = PatternCharacter{std::int8_t(i), black_half};
     }
-    width = FElementWidths[index];
+    return table;
+}();
+
+} // namespace
+
+void TBarcodeSymbol::OneBarProps(char code, int& width, TBarLineType& lineType) const {
+    const PatternCharacter& p = PatternAlphabet[static_cast<unsigned char>(code)];
+    if (p.Entry < 0) throw Exception(ClassMessage(": internal Error"));
+    width = FElementWidths[std::size_t(p.Entry)];
+    lineType = p.LineType;
 }
 
 int TBarcodeSymbol::GetWidth() {
     const std::string pattern = MakeData();
+    const int widths[4] = {FElementWidths[0], FElementWidths[1], FElementWidths[2],
+                           FElementWidths[3]};
     long long sum = 0;
-    int w;
-    TBarLineType t;
+    int invalid = 0;
     for (char c : pattern) {
-        OneBarProps(c, w, t);
-        sum += w;
+        const int entry = PatternAlphabet[static_cast<unsigned char>(c)].Entry;
+        invalid |= entry; // negative for a character outside the alphabet
+        sum += widths[entry & 3];
     }
+    if (invalid < 0) throw Exception(ClassMessage(": internal Error"));
     return sum > INT_MAX ? INT_MAX : static_cast<int>(sum); // only absurdly long texts saturate
 }
 
@@ -213,9 +228,15 @@ bool TBarcodeSymbol::IsNumberOnly() const {
     return IsKnownType(FTyp) && SymbologyInfo[FTyp].NumericOnly;
 }
 
-std::string WidthsToPattern(std::string_view widths) {
-    std::string pattern(widths);
-    for (std::size_t i = 0; i < pattern.size(); ++i)
-        pattern[i] = char(pattern[i] + (i % 2 == 0 ? 4 : -1)); // bars at odd places, counted from 1
-    return pattern;
+std::string WidthsToPattern(std::string widths) {
+    // Bars at the odd places (counted from 1) gain 4, spaces lose 1.
+    char* w = widths.data();
+    const std::size_t n = widths.size();
+    std::size_t i = 0;
+    for (; i + 1 < n; i += 2) {
+        w[i] = char(w[i] + 4);
+        w[i + 1] = char(w[i + 1] - 1);
+    }
+    if (i < n) w[i] = char(w[i] + 4);
+    return widths;
 }

@@ -3,6 +3,10 @@
 
 #include "Exceptions.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 constexpr int NoChar = -1;
@@ -133,6 +137,31 @@ constexpr bool RowsHaveElevenModules() {
 }
 static_assert(RowsHaveElevenModules());
 
+constexpr bool PairsAreInOrder() {
+    for (int v = 0; v < 100; ++v) {
+        const char* c = Code128Table[v].C;
+        if (!c || c[0] != '0' + v / 10 || c[1] != '0' + v % 10 || c[2] != 0) return false;
+    }
+    return Code128Table[100].C == nullptr && Code128Table[101].C == nullptr &&
+           Code128Table[102].C == nullptr;
+}
+static_assert(PairsAreInOrder());
+
+// Character lookups built once from the table: the smallest value whose set A or set B character
+// is the byte, or -1.
+struct Code128Lookup {
+    std::array<std::int8_t, 256> A{}, B{};
+    constexpr Code128Lookup() {
+        A.fill(-1);
+        B.fill(-1);
+        for (int v = int(std::size(Code128Table)) - 1; v >= 0; --v) {
+            if (Code128Table[v].A != NoChar) A[std::size_t(Code128Table[v].A)] = std::int8_t(v);
+            if (Code128Table[v].B != NoChar) B[std::size_t(Code128Table[v].B)] = std::int8_t(v);
+        }
+    }
+};
+constexpr Code128Lookup Lookup;
+
 constexpr int Fnc1Value = 102;
 constexpr int StartA = 103, StartB = 104, StartC = 105;
 constexpr const char* StartWidths[] = {"211412", "211214", "211232"}; // start A, B, C
@@ -161,61 +190,66 @@ const Code128Kind* KindOf(TBarcodeType t) {
 } // namespace
 
 int FindCode128Char(char c, TCode128Set set) {
-    const int code = static_cast<unsigned char>(c);
-    for (int v = 0; v < int(std::size(Code128Table)); ++v) {
-        const int entry = set == TCode128Set::A ? Code128Table[v].A : Code128Table[v].B;
-        if (entry == code) return v;
-    }
-    return -1;
+    const auto code = static_cast<unsigned char>(c);
+    return set == TCode128Set::A ? Lookup.A[code] : Lookup.B[code];
 }
 
 int FindCode128Pair(std::string_view pair) {
-    for (int v = 0; v < int(std::size(Code128Table)); ++v)
-        if (Code128Table[v].C && pair == Code128Table[v].C) return v;
-    return -1;
+    // The pairs "00" to "99" are the values 0 to 99 in order.
+    if (pair.size() != 2 || pair[0] < '0' || pair[0] > '9' || pair[1] < '0' || pair[1] > '9')
+        return -1;
+    return (pair[0] - '0') * 10 + (pair[1] - '0');
 }
 
 std::string TBarcodeSymbol::Code_128() {
     const Code128Kind* kind = KindOf(FTyp);
     if (!kind) throw Exception(ClassName() + ": wrong BarcodeType in Code_128");
+    const bool setC = kind->Start == StartC;
 
-    std::string widths = StartWidths[kind->Start - StartA];
+    std::string withCheckDigit;
+    std::string_view data = FText;
+    // The check digit is encoded but never stored in Text, so every run over the same Text
+    // encodes the same symbol with exactly one check digit.
+    if (kind->Fnc1 && FCheckSum) data = withCheckDigit = DoCheckSumming(FText);
+    std::string padded;
+    if (setC && data.size() % 2 == 1) {
+        // An odd count of digits gains a leading zero, in the data and in Text. With a check
+        // digit appended, Text gains the same zero, which leaves that digit unchanged.
+        padded = "0" + std::string(data);
+        data = padded;
+        FText.insert(FText.begin(), '0');
+    }
+
+    // Start, [FNC1], the data's symbol characters and the check character, 6 widths each, and
+    // the stop's 7.
+    const std::size_t characters = 2 + (kind->Fnc1 ? 1 : 0) + (setC ? data.size() / 2 : data.size());
+    std::string widths(6 * characters + 7, '\0');
+    char* out = widths.data();
+    std::memcpy(out, StartWidths[kind->Start - StartA], 6);
+    out += 6;
     long long sum = kind->Start;
     long long weight = 1;
-    auto append = [&](int value) {
-        widths += Code128Table[value].Widths;
+    auto put = [&](int value) {
+        std::memcpy(out, Code128Table[value].Widths, 6);
+        out += 6;
         sum += value * weight;
         ++weight;
     };
 
-    std::string data = FText;
-    if (kind->Fnc1) {
-        append(Fnc1Value);
-        // The check digit is encoded but never stored in Text, so every run over the same Text
-        // encodes the same symbol with exactly one check digit.
-        if (FCheckSum) data = DoCheckSumming(data);
-    }
-
-    if (kind->Start == StartC) {
-        if (data.size() % 2 == 1) {
-            // An odd count of digits gains a leading zero, in the data and in Text. With a check
-            // digit appended, Text gains the same zero, which leaves that digit unchanged.
-            data.insert(data.begin(), '0');
-            FText.insert(FText.begin(), '0');
-        }
+    if (kind->Fnc1) put(Fnc1Value);
+    if (setC) {
         for (std::size_t i = 0; i < data.size(); i += 2) {
-            const int v = FindCode128Pair(std::string_view(data).substr(i, 2));
-            append(v < 0 ? 0 : v);
+            const int v = FindCode128Pair(data.substr(i, 2));
+            put(v < 0 ? 0 : v);
         }
     } else {
-        const TCode128Set set = kind->Start == StartA ? TCode128Set::A : TCode128Set::B;
+        const auto& lookup = kind->Start == StartA ? Lookup.A : Lookup.B;
         for (char c : data) {
-            const int v = FindCode128Char(c, set);
-            append(v < 0 ? 0 : v); // a character outside the code set is encoded as a space
+            const int v = lookup[static_cast<unsigned char>(c)];
+            put(v < 0 ? 0 : v); // a character outside the code set is encoded as a space
         }
     }
-
-    widths += Code128Table[sum % 103].Widths;
-    widths += StopWidths;
-    return WidthsToPattern(widths);
+    std::memcpy(out, Code128Table[sum % 103].Widths, 6);
+    std::memcpy(out + 6, StopWidths, 7);
+    return WidthsToPattern(std::move(widths));
 }

@@ -2,6 +2,8 @@
 #include "Barcode.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace {
 
@@ -82,18 +84,25 @@ constexpr const char* Code39ExtendedTable[128] = {
 
 constexpr char InterCharacterGap = '0';
 
-int FindCode39(char c) {
-    for (int i = 0; i < int(std::size(Code39Table)); ++i)
-        if (Code39Table[i].Char == c) return i;
-    return -1;
-}
+// For each byte, the first row of the table with that character, or -1.
+constexpr std::array<std::int8_t, 256> Code39Rows = [] {
+    std::array<std::int8_t, 256> rows{};
+    rows.fill(-1);
+    for (int i = int(std::size(Code39Table)) - 1; i >= 0; --i)
+        rows[static_cast<unsigned char>(Code39Table[i].Char)] = std::int8_t(i);
+    return rows;
+}();
+
+int FindCode39(char c) { return Code39Rows[static_cast<unsigned char>(c)]; }
 
 const char* Code39Pattern(char c) { return Code39Table[FindCode39(c)].Pattern; }
 
 } // namespace
 
 std::string TBarcodeSymbol::Code_39() {
-    std::string result = Code39Pattern('*');
+    std::string result;
+    result.reserve(10 * (FText.size() + 3));
+    result = Code39Pattern('*');
     result += InterCharacterGap;
     int sum = 0;
     for (char c : FText) {

@@ -3,6 +3,8 @@
 
 #include "Exceptions.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -63,16 +65,23 @@ constexpr const char* Code93ExtendedTable[128] = {
     "}X", "}Y", "}Z", "]P", "]Q", "]R", "]S", "]T", // 120 to 127
 };
 
-int FindCode93(char c) {
-    for (int i = 0; i < int(std::size(Code93Table)); ++i)
-        if (Code93Table[i].Char == c) return i;
-    return -1;
-}
+// For each byte, its value in the table, or -1.
+constexpr std::array<std::int8_t, 256> Code93Values = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int i = int(std::size(Code93Table)) - 1; i >= 0; --i)
+        values[static_cast<unsigned char>(Code93Table[i].Char)] = std::int8_t(i);
+    return values;
+}();
+
+int FindCode93(char c) { return Code93Values[static_cast<unsigned char>(c)]; }
 
 } // namespace
 
 std::string TBarcodeSymbol::Code_93() {
-    std::string widths = Code93Start;
+    std::string widths;
+    widths.reserve(6 * (FText.size() + 3) + 7);
+    widths = Code93Start;
     std::vector<int> values;
     values.reserve(FText.size());
     for (char c : FText) {
@@ -96,7 +105,7 @@ std::string TBarcodeSymbol::Code_93() {
     widths += Code93Table[c].Widths;
     widths += Code93Table[k].Widths;
     widths += Code93Stop;
-    return WidthsToPattern(widths);
+    return WidthsToPattern(std::move(widths));
 }
 
 std::string TBarcodeSymbol::Code_93Extended() {
