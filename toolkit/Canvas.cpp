@@ -78,6 +78,8 @@ QFont ToQFont(const TFont& font) {
     // Two-colour glyphs, as the toolkit's bitmaps have them: the picture holds only the text
     // colour and the box colour, and a symbol's quiet zone stays clean.
     result.setStyleStrategy(QFont::NoAntialias);
+    // Whole-pixel glyph advances, hinted to the pixel grid: small aliased text keeps even spacing.
+    result.setHintingPreference(QFont::PreferFullHinting);
     // The charset picked a code page in the toolkit; the text arrives here as Unicode already.
     const int height = font.Height != 0 ? font.Height : TFont{}.Height;
     if (height < 0)
