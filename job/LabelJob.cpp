@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 #include "FormatList.h"
 #include "LogFont.h"
+#include "SetupWizard.h"
 
 #include <algorithm>
 #include <cstring>
@@ -218,4 +219,17 @@ void TLabelJob::codeFormatChange() {
             return;
         }
     }
+}
+
+bool TLabelJob::settingButtonClick(const std::function<void(TSetupWizard&)>& showModal) {
+    TSetupWizard wizard(reporter_, separator_);
+    wizard.CopyFrom(Controls);
+    wizard.colChange();
+    wizard.rowChange();
+    wizard.previousButtonClick();
+    showModal(wizard);
+    if (wizard.Result() != TSetupWizard::TResult::Ok) return false;
+    wizard.CopyTo(Controls);
+    refreshClick();
+    return true;
 }

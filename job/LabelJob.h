@@ -75,6 +75,11 @@ public:
     // String and Initial Value boxes, and previews the next sheet.
     TPrintRunResult printClick();
 
+    // The setup wizard: a wizard gets copies of thirteen values, showModal runs it until it ends,
+    // and when it ends with OK the values come back (the page size without pageSizeChange) and a
+    // preview runs. Returns whether the wizard was completed.
+    bool settingButtonClick(const std::function<void(class TSetupWizard&)>& showModal);
+
     // Called with each label's value as it is composed, page after page (for listings).
     std::function<void(int page, const std::string& value)> OnLabelValue;
 
