@@ -5,7 +5,11 @@
 #include "EncodeCommand.h"
 #include "Exceptions.h"
 #include "GuiApplication.h"
+#include "JobCommand.h"
 #include "Options.h"
+#include "PreviewCommand.h"
+#include "PrintCommand.h"
+#include "ValuesCommand.h"
 
 #include <array>
 #include <iostream>
@@ -23,7 +27,11 @@ struct Command {
 };
 
 constexpr std::array Commands = {
-    Command{"encode", EncodeUsage, RunEncode},
+    Command{"encode", EncodeUsage, RunEncode},    // one symbol
+    Command{"job", JobUsage, RunJob},             // show or edit the job file
+    Command{"values", ValuesUsage, RunValues},    // the label values
+    Command{"preview", PreviewUsage, RunPreview}, // the first sheet as a file
+    Command{"print", PrintUsage, RunPrint},       // a print run
 };
 
 void PrintUsage(std::ostream& out) {

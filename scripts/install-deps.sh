@@ -12,6 +12,7 @@ packages=(
     pkg-config
     git
     qt6-base-dev
+    qt6-svg-dev
     libgtest-dev
     libgmock-dev
     libbenchmark-dev
