@@ -18,6 +18,10 @@ packages=(
     libbenchmark-dev
     libzxing-dev
     fonts-liberation
+    xvfb
+    x11-utils
+    xdotool
+    imagemagick
 )
 
 installed() {

@@ -1,0 +1,24 @@
+#pragma once
+// The page preview on the screen: the preview's first page drawn at its zoom (100 % is the page
+// at 96 pixels to the inch) on a grey desk, scrollable when it is larger than the view.
+#include <QScrollArea>
+
+class TPagePreview;
+
+class TPagePreviewView : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit TPagePreviewView(TPagePreview& preview, QWidget* parent = nullptr);
+
+    // Takes the preview's current page size, zoom and content.
+    void Refresh();
+
+    // The widget that shows the page, and where on it the page's top-left corner lies.
+    QWidget* Sheet() const { return widget(); }
+    static constexpr int DeskMargin = 8;
+    // The page's size on the screen at the current zoom.
+    QSize PageSizeOnScreen() const;
+
+private:
+    TPagePreview& preview_;
+};

@@ -1,0 +1,48 @@
+#include "QtUserInteraction.h"
+
+#include <QDialog>
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+QSize TQtUserInteraction::ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+void TQtUserInteraction::Information(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, ApplicationTitle, text);
+}
+
+void TQtUserInteraction::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, ApplicationTitle, text);
+}
+
+std::optional<QFont> TQtUserInteraction::ChooseFont(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    // No limits on the size; underline and strikeout are offered with the font.
+    const QFont font = QFontDialog::getFont(&ok, initial, parent, QString());
+    if (!ok) return std::nullopt;
+    return font;
+}
+
+QString TQtUserInteraction::SaveFileName(QWidget* parent, const TSaveFileRequest& request) {
+    QFileDialog dialog(parent, request.Title, QString(), request.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.DefaultSuffix);
+    if (!request.ConfirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void TQtUserInteraction::OpenWithDesktop(const QString& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void TQtUserInteraction::RunModal(QDialog& dialog) { dialog.exec(); }
