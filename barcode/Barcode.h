@@ -7,6 +7,7 @@
 #include "Font.h"
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -78,6 +79,11 @@ struct TPoint {
 // counter-clockwise on the screen.
 TPoint RotatePoint(TPoint p, double a);
 TPoint TranslatePoint(TPoint p, TPoint q);
+// v held within the int range: positions and heights near its ends (any Left, Top and Height
+// are accepted) move a symbol far outside the canvas instead of wrapping around.
+constexpr int ClampToInt(long long v) {
+    return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : int(v);
+}
 // p moved so that the bounding box of a size.x × size.y rectangle turned by a starts at p.
 TPoint RotatedOrigin(TPoint p, TPoint size, double a);
 

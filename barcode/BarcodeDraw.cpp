@@ -51,7 +51,7 @@ void TBarcodeSymbol::DoLines(const std::string& pattern, TCanvas& canvas) {
         canvas.Pen.Color = colour;
         canvas.Brush.Color = colour;
         // Short bars hang from the symbol's top edge.
-        const int h = lineType == black_half ? (2 * FHeight) / 5 : FHeight;
+        const int h = lineType == black_half ? int(2LL * FHeight / 5) : FHeight;
         // The right edge is x + w - 1: the one-pixel outline already covers the corner pixels.
         std::array<TPoint, 4> corners = {{{x, 0}, {x, h}, {x + w - 1, h}, {x + w - 1, 0}}};
         for (TPoint& p : corners)
@@ -72,11 +72,11 @@ void TBarcodeSymbol::DrawText(TCanvas& canvas) {
     switch (FShowTextPosition) {
     case stpTopRight:
     case stpBottomRight:
-        left = FLeft + w - t;
+        left = ClampToInt(0LL + FLeft + w - t);
         break;
     case stpTopCenter:
     case stpBottomCenter:
-        left = FLeft + (w - t) / 2; // truncated toward zero
+        left = ClampToInt(FLeft + (0LL + w - t) / 2); // truncated toward zero
         break;
     case stpTopLeft:
     case stpBottomLeft:
@@ -84,10 +84,11 @@ void TBarcodeSymbol::DrawText(TCanvas& canvas) {
     }
     const bool atTop = FShowTextPosition == stpTopLeft || FShowTextPosition == stpTopRight ||
                        FShowTextPosition == stpTopCenter;
-    const int top = atTop ? FTop : FTop + FHeight + 1;
+    const int top = atTop ? FTop : ClampToInt(0LL + FTop + FHeight + 1);
 
     if (FShowText == bcoCode || FShowText == bcoBoth) canvas.TextOut(left, top, FText);
     // A negative font height puts the type's name above the symbol (28 pixels for -11).
     if (FShowText == bcoTyp || FShowText == bcoBoth)
-        canvas.TextOut(FLeft, FTop + RoundHalfEven(2.5 * canvas.Font.Height), GetTypText());
+        canvas.TextOut(FLeft, ClampToInt(0LL + FTop + RoundHalfEven(2.5 * canvas.Font.Height)),
+                       GetTypText());
 }

@@ -51,9 +51,11 @@ void TBarcodeSymbol::DoLines(const std::string& pattern, TPageCanvas& canvas) {
         const TColor colour = lineType == white ? Color : ColorBar;
         canvas.Pen.Color = colour;
         canvas.Brush.Color = colour;
-        const int h = lineType == black_half ? (2 * FHeight) / 5 : FHeight;
+        const int h = lineType == black_half ? int(2LL * FHeight / 5) : FHeight;
         // The right edge is x + w: the page's rectangles leave out their right and bottom edges.
-        canvas.Rectangle(FLeft + x, FTop, FLeft + x + w, FTop + h, puPixels);
+        // Added as doubles, which hold every sum of two ints exactly.
+        const double left = double(FLeft) + x, top = FTop;
+        canvas.Rectangle(left, top, left + w, top + h, puPixels);
         x += w;
     }
     canvas.EndSymbol();
@@ -70,14 +72,14 @@ void TBarcodeSymbol::DrawText(TPageCanvas& canvas) {
         ConvertValue(double(canvas.TextWidth(FText).GetAsUnits()), puUnits, puPixels));
     // Only the bottom positions centre or right-align the code text on the page.
     int left = FLeft;
-    if (FShowTextPosition == stpBottomCenter) left = FLeft + (w - t) / 2;
-    if (FShowTextPosition == stpBottomRight) left = FLeft + w - t;
+    if (FShowTextPosition == stpBottomCenter) left = ClampToInt(FLeft + (0LL + w - t) / 2);
+    if (FShowTextPosition == stpBottomRight) left = ClampToInt(0LL + FLeft + w - t);
     const bool atTop = FShowTextPosition == stpTopLeft || FShowTextPosition == stpTopRight ||
                        FShowTextPosition == stpTopCenter;
-    const int top = atTop ? FTop : FTop + FHeight + 1;
+    const int top = atTop ? FTop : ClampToInt(0LL + FTop + FHeight + 1);
 
     if (FShowText == bcoCode || FShowText == bcoBoth) canvas.TextOut(left, top, FText, puPixels);
     if (FShowText == bcoTyp || FShowText == bcoBoth)
-        canvas.TextOut(FLeft, FTop + RoundHalfEven(2.5 * canvas.Font.Height), GetTypText(),
-                       puPixels);
+        canvas.TextOut(FLeft, ClampToInt(0LL + FTop + RoundHalfEven(2.5 * canvas.Font.Height)),
+                       GetTypText(), puPixels);
 }

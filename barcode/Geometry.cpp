@@ -11,24 +11,29 @@ TPoint RotatePoint(TPoint p, double a) {
     return {RoundHalfEven(p.x * c + p.y * s), RoundHalfEven(-p.x * s + p.y * c)};
 }
 
-TPoint TranslatePoint(TPoint p, TPoint q) { return {p.x + q.x, p.y + q.y}; }
+TPoint TranslatePoint(TPoint p, TPoint q) {
+    return {ClampToInt(0LL + p.x + q.x), ClampToInt(0LL + p.y + q.y)};
+}
 
 TPoint RotatedOrigin(TPoint p, TPoint size, double a) {
     const double s = std::sin(a), c = std::cos(a);
     const double w = size.x, h = size.y;
-    int dx = 0, dy = 0;
+    // In 64 bits: the sums of two rounded terms and of the position pass the int range at the
+    // extremes of Left, Top and Height.
+    const auto round = [](double v) { return static_cast<long long>(RoundHalfEven(v)); };
+    long long dx = 0, dy = 0;
     if (s >= 0 && c >= 0) {
-        dy = RoundHalfEven(w * s);
+        dy = round(w * s);
     } else if (s >= 0) {
-        dx = -RoundHalfEven(w * c);
-        dy = RoundHalfEven(w * s - h * c);
+        dx = -round(w * c);
+        dy = round(w * s - h * c);
     } else if (c >= 0) {
-        dx = -RoundHalfEven(h * s);
+        dx = -round(h * s);
     } else {
-        dx = -RoundHalfEven(w * c) - RoundHalfEven(h * s);
-        dy = -RoundHalfEven(h * c);
+        dx = -round(w * c) - round(h * s);
+        dy = -round(h * c);
     }
-    return {p.x + dx, p.y + dy};
+    return {ClampToInt(p.x + dx), ClampToInt(p.y + dy)};
 }
 
 double TBarcodeSymbol::AngleRadians() const { return FAngle / 180.0 * std::numbers::pi; }

@@ -7,9 +7,11 @@
 #include "LabelJobSettings.h"
 
 // At most this many cells are visited on one page. Only absurd counts with cell sizes of zero or
-// less reach it (every cell then starts inside the page); the walk is cut there so that a typing
-// slip cannot keep the program composing for hours.
-inline constexpr long MaxCellsPerPage = 100000;
+// less, or of a fraction of a millimetre, reach it: the smallest symbol is some millimetres wide,
+// so a real sheet, even A3 with cells of 3 × 10 mm, holds fewer than 4,000 labels. The walk is
+// cut there so that a typing slip cannot keep the program composing: each cell's symbol is kept
+// in the page model and its text measured, and 100,000 of them took many seconds and a gigabyte.
+inline constexpr long MaxCellsPerPage = 5000;
 
 struct TCell {
     int Row, Column;
@@ -17,10 +19,12 @@ struct TCell {
 };
 
 // Calls visit(cell) for every cell that the page composes, in order, until visit returns false.
-// Returns false when visit stopped the walk.
+// Returns false when visit stopped the walk. At most MaxCellsPerPage rows are walked too: rows
+// that compose no cell (no columns, or a cell height that is not a number, or rows below the page
+// that a negative cell height brings back up only after billions of rows) take time as well.
 template <class Visit> bool WalkSheetGrid(const LabelJobSettings& s, Visit&& visit) {
     long visited = 0;
-    for (int r = 0; r < s.rows; ++r) {
+    for (int r = 0; r < s.rows && r < MaxCellsPerPage; ++r) {
         const double y = r * s.cellHeight + s.topMargin;
         if (y > s.pageHeight && s.cellHeight >= 0) break; // every later row starts lower still
         for (int c = 0; c < s.columns; ++c) {

@@ -18,6 +18,12 @@ packages=(
     libbenchmark-dev
     libzxing-dev
     fonts-liberation
+    cups
+    printer-driver-cups-pdf
+    libcups2-dev
+    poppler-utils
+    clang
+    libclang-rt-14-dev
     xvfb
     x11-utils
     xdotool

@@ -12,6 +12,18 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}
     export QT_QPA_PLATFORM=offscreen
 fi
 
+# The print tests print through a real CUPS server and its PDF printer (cups-pdf): start one if
+# none runs, once for both presets, and take down at the end only what was started here. When
+# CUPS cannot be started, those tests say so and fail in CI (skip elsewhere).
+trap 'bash scripts/cups.sh stop $$' EXIT
+if bash scripts/cups.sh start $$; then
+    QUBRIN_TEST_PRINTER=$(bash scripts/cups.sh printer-name)
+    QUBRIN_TEST_PDF_DIR=$(bash scripts/cups.sh output-dir)
+    export QUBRIN_TEST_PRINTER QUBRIN_TEST_PDF_DIR
+else
+    echo "test: the CUPS print server could not be started" >&2
+fi
+
 jobs=${QUBRIN_JOBS:-2}
 status=0
 for preset in default asan; do

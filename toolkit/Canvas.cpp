@@ -57,6 +57,11 @@ int PixelSizeForCell(const QFont& font, int cellHeight) {
     return size;
 }
 
+// Font heights, in pixels, are held within this: a damaged job file can store any height, and
+// larger fonts only slow the font engine down (and PixelSizeForCell's square passes the int
+// range).
+constexpr int MaxFontPixels = 16384;
+
 QFontMetrics MetricsOn(const QImage& image, const TFont& font) {
     return QFontMetrics(ToQFont(font), image.isNull() ? nullptr : &image);
 }
@@ -81,7 +86,8 @@ QFont ToQFont(const TFont& font) {
     // Whole-pixel glyph advances, hinted to the pixel grid: small aliased text keeps even spacing.
     result.setHintingPreference(QFont::PreferFullHinting);
     // The charset picked a code page in the toolkit; the text arrives here as Unicode already.
-    const int height = font.Height != 0 ? font.Height : TFont{}.Height;
+    const int height =
+        std::clamp(font.Height != 0 ? font.Height : TFont{}.Height, -MaxFontPixels, MaxFontPixels);
     if (height < 0)
         result.setPixelSize(-height);
     else
@@ -132,10 +138,17 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     const QString s = AnsiToQString(text);
     const QFont font = ToQFont(Font);
     const QFontMetrics metrics(font, &image_);
+    const int w = metrics.horizontalAdvance(s), h = metrics.ascent() + metrics.descent();
+    // A text box more than its own height away from the picture leaves no mark on it (an italic
+    // overhang is smaller). It is skipped, which also keeps far positions from passing the int
+    // range in Qt's rectangles.
+    const long long left = x, top = y, margin = h;
+    if (left + w + margin <= 0 || top + h + margin <= 0 || left - margin >= image_.width() ||
+        top - margin >= image_.height())
+        return;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.fillRect(x, y, metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent(),
-                     ToQColor(Brush.Color));
+    painter.fillRect(x, y, w, h, ToQColor(Brush.Color));
     painter.setFont(font);
     painter.setPen(ToQColor(Font.Color));
     painter.drawText(x, y + metrics.ascent(), s);

@@ -5,8 +5,13 @@
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(const std::string& message)
+        : std::runtime_error(message), message_(message) {}
+    // The whole message; what() ends at the first NUL, which a quoted text may hold.
+    std::string Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // A text that does not convert to a number.
