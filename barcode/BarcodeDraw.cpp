@@ -1,35 +1,11 @@
 // Drawing a symbol on the toolkit's raster canvas, turned by Angle, with its human-readable lines.
 #include "Barcode.h"
 
+#include "CanvasStateGuard.h"
 #include "Canvas.h"
 #include "Rounding.h"
 
 #include <array>
-
-namespace {
-
-// Puts back the canvas's font, pen and brush as they were when it was made, also when drawing
-// stops with an exception.
-class CanvasStateGuard {
-public:
-    explicit CanvasStateGuard(TCanvas& canvas)
-        : canvas_(canvas), font_(canvas.Font), pen_(canvas.Pen), brush_(canvas.Brush) {}
-    ~CanvasStateGuard() {
-        canvas_.Font = font_;
-        canvas_.Pen = pen_;
-        canvas_.Brush = brush_;
-    }
-    CanvasStateGuard(const CanvasStateGuard&) = delete;
-    CanvasStateGuard& operator=(const CanvasStateGuard&) = delete;
-
-private:
-    TCanvas& canvas_;
-    TFont font_;
-    TPen pen_;
-    TBrush brush_;
-};
-
-} // namespace
 
 void TBarcodeSymbol::DrawBarcode(TCanvas& canvas) {
     const std::string pattern = MakeData(); // fails before anything is drawn

@@ -1,38 +1,15 @@
 // Drawing a symbol on the page canvas, in page pixels of 1/96 inch, with its code text.
 #include "Barcode.h"
 
+#include "CanvasStateGuard.h"
 #include "PageCanvas.h"
 #include "Rounding.h"
 
 #include <cmath>
 
-namespace {
-
-// Puts back the page canvas's font, pen and brush, also when drawing stops with an exception.
-class PageCanvasStateGuard {
-public:
-    explicit PageCanvasStateGuard(TPageCanvas& canvas)
-        : canvas_(canvas), font_(canvas.Font), pen_(canvas.Pen), brush_(canvas.Brush) {}
-    ~PageCanvasStateGuard() {
-        canvas_.Font = font_;
-        canvas_.Pen = pen_;
-        canvas_.Brush = brush_;
-    }
-    PageCanvasStateGuard(const PageCanvasStateGuard&) = delete;
-    PageCanvasStateGuard& operator=(const PageCanvasStateGuard&) = delete;
-
-private:
-    TPageCanvas& canvas_;
-    TFont font_;
-    TPen pen_;
-    TBrush brush_;
-};
-
-} // namespace
-
 void TBarcodeSymbol::DrawBarcode(TPageCanvas& canvas) {
     const std::string pattern = MakeData(); // fails before anything is drawn
-    const PageCanvasStateGuard guard(canvas);
+    const CanvasStateGuard guard(canvas);
     DoLines(pattern, canvas);
     if (FShowText != bcoNone) DrawText(canvas);
 }
