@@ -20,8 +20,8 @@ void TPageCanvas::Rectangle(double x1, double y1, double x2, double y2, TPageUni
         // An element of the open symbol, relative to its origin.
         // Offsets taken as differences: a symbol at the end of the int range has elements
         // beyond it.
-        symbol_->Elements.push_back({int(x1 - symbol_->Left), int(x2 - x1), int(y2 - y1),
-                                     Brush.Color});
+        symbol_->Elements.push_back(
+            {int(x1 - symbol_->Left), int(x2 - x1), int(y2 - y1), Brush.Color});
         return;
     }
     preview_.CurrentPage().Items.push_back(TPageRect{

@@ -18,11 +18,11 @@ namespace {
 // Plays the items in their order. A print run renders tens of thousands of items into a PDF,
 // where every drawing call and every change of pen, brush, font or transform is written out (and
 // compressed), so the renderer
-// - sets pen, brush, font and transform only when they change,
-// - fills the elements of a symbol with one call per colour,
+// - sets pen, brush, font and transform only when they change, and fills a symbol's elements
+//   colour by colour,
 // - leaves out white that would fall on white paper where nothing has been drawn yet: the spaces
-//   between bars and the boxes behind texts, which the page would show the same without them,
-// - draws exact symbols in page pixels, where their edges are whole numbers.
+//   between bars and the boxes behind texts, which the page shows the same without them,
+// - lays out each text once a page: the text lines repeat from label to label.
 class Renderer {
 public:
     Renderer(QPainter& painter, const TRenderOptions& options)
@@ -48,8 +48,14 @@ public:
     void operator()(const TPageText& t) {
         UseTransform(true); // the text's coordinates and font are in page pixels
         const Font& font = FontFor(t.Font);
-        const Shaped& shaped = Shape(font, AnsiToQString(t.Text));
-        const QRectF box(t.x, t.y, shaped.advance, font.metrics.height());
+        const QString text = AnsiToQString(t.Text);
+        // A text with control characters (a line break, a tab) is drawn as QPainter draws it
+        // on one line; a text layout would break it.
+        const bool plain =
+            std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
+        const Shaped* shaped = plain ? &Shape(font, text) : nullptr;
+        const QRectF box(t.x, t.y, shaped ? shaped->advance : font.metrics.horizontalAdvance(text),
+                         font.metrics.height());
         if (t.Opaque) FillUnlessWhiteOnPaper(box, t.Brush);
         if (!fontSet_ || !(font.source == currentFont_)) {
             painter_.setFont(font.font);
@@ -58,9 +64,13 @@ public:
         }
         UsePen(ToQColor(t.Font.Color));
         // The baseline lies the font's ascent below the top.
-        const QPointF origin(t.x, t.y + font.metrics.ascent() - shaped.ascent);
-        for (const QGlyphRun& run : shaped.runs)
-            painter_.drawGlyphRun(origin, run);
+        const double baseline = t.y + font.metrics.ascent();
+        if (shaped) {
+            for (const QGlyphRun& run : shaped->runs)
+                painter_.drawGlyphRun(QPointF(t.x, baseline - shaped->ascent), run);
+        } else {
+            painter_.drawText(QPointF(t.x, baseline), text);
+        }
         // Glyphs may reach a little past their advance (italics) and their box.
         const double slack = font.metrics.height() / 2;
         Painted(box.adjusted(-slack, -1, slack, 1));
@@ -203,7 +213,6 @@ private:
     std::deque<Font> fonts_;      // (stays in place: the shaped texts point to their font)
     std::vector<Shaped> shaped_;
     std::vector<TColor> colours_;
-    std::vector<QRectF> rects_;
     bool transformSet_ = false, pagePixels_ = false;
     bool penSet_ = false;   // false: no pen
     bool brushSet_ = false; // false: no brush

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -252,6 +253,18 @@ TEST_F(Sheet, FailedPrintRunPrintsNothingAndHandsNothingBack) {
     EXPECT_EQ(reporter2.information, std::vector<std::string>{"EAN13 must be integer value."});
     EXPECT_EQ(ean.Controls.barcodeText.Text, "");
     EXPECT_FALSE(std::filesystem::exists(folder / "never.pdf"));
+}
+
+TEST_F(Sheet, PrintRunKeepsOnlyThePageBeingComposed) {
+    RecordingReporter reporter;
+    Job job(reporter);
+    job.Controls.pageNo.Text = "3";
+    job.PagePreview1.GetPagePrinter().SetPdfFile(folder / "run.pdf");
+    std::vector<int> held; // pages held while each label is composed
+    job.OnLabelValue = [&](int, const std::string&) { held.push_back(job.PagePreview1.PageCount()); };
+    ASSERT_TRUE(job.printClick().Printed);
+    EXPECT_EQ(held.size(), 120u); // 90 of the run, 30 of the preview after it
+    EXPECT_EQ(std::count(held.begin(), held.end(), 1), long(held.size()));
 }
 
 TEST_F(Sheet, NoPrinterChosenPrintsNothing) {
