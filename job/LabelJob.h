@@ -89,6 +89,7 @@ public:
 private:
     // The values and drawing of one page's cells; false when the command must end.
     bool ComposePage(class TValueSequence& sequence, int page, bool preview, TPrintRunResult* run);
+    bool StartCommand(class TValueSequence& sequence);
     void PrepareBarcodeImage();
     bool MakeBarcodeImage();
     void SetPagePaperSize();

@@ -124,12 +124,19 @@ bool TLabelJob::ComposePage(TValueSequence& sequence, int page, bool preview,
     });
 }
 
-bool TLabelJob::refreshClick() {
+// What the preview and the print run do first: gather, set the symbol's height, start the
+// sequence (which may end the command with its message) and prepare the first label's picture.
+bool TLabelJob::StartCommand(TValueSequence& sequence) {
     GatherJobSettings();
     Barcode1.SetHeight(SymbolHeight(Settings.barHeight));
-    TValueSequence sequence(Barcode1, Controls, reporter_);
     if (!sequence.Start(Settings, Controls.codeFormat.ItemIndex)) return false;
     PrepareBarcodeImage();
+    return true;
+}
+
+bool TLabelJob::refreshClick() {
+    TValueSequence sequence(Barcode1, Controls, reporter_);
+    if (!StartCommand(sequence)) return false;
     const UpdateScope update(PagePreview1, reporter_);
     PagePreview1.Clear();
     SetPagePaperSize();
@@ -150,11 +157,8 @@ TLabelJob::TPrintRunResult TLabelJob::printClick() {
         reporter_.Information("No printer is selected.");
         return result;
     }
-    GatherJobSettings();
-    Barcode1.SetHeight(SymbolHeight(Settings.barHeight));
     TValueSequence sequence(Barcode1, Controls, reporter_);
-    if (!sequence.Start(Settings, Controls.codeFormat.ItemIndex)) return result;
-    PrepareBarcodeImage();
+    if (!StartCommand(sequence)) return result;
     {
         const UpdateScope update(PagePreview1, reporter_);
         PagePreview1.Clear();

@@ -25,7 +25,8 @@ public:
 
     // Sets the symbol's Text to the next label's value, shaped for its Typ. False when the value
     // was rejected: the message has been shown, the Initial String box emptied (and focused when
-    // windowShowing) and the command must end; the counter has not moved.
+    // windowShowing) and the command must end; the counter has not advanced by Increment
+    // (a rollover just before the rejection has set it to 1).
     bool NextValue(TCommand command, bool windowShowing);
 
     // After a label is drawn: the counter grows by Increment, as 32-bit two's complement.
