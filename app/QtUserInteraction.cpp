@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QUrl>
 
@@ -45,4 +46,28 @@ void TQtUserInteraction::OpenWithDesktop(const QString& file) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-void TQtUserInteraction::RunModal(QDialog& dialog) { dialog.exec(); }
+void TQtUserInteraction::RunModal(QDialog& dialog) {
+    dialog.exec();
+}
+
+bool TQtUserInteraction::PrintProgress(QWidget* parent, int pagesDone, int pages) {
+    if (!progress_) {
+        // Shown only when the run lasts: a sheet or two is printed before it would appear.
+        progress_ = new QProgressDialog(parent);
+        progress_->setWindowTitle(ApplicationTitle);
+        progress_->setWindowModality(Qt::ApplicationModal);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setMinimumDuration(1000);
+        progress_->setRange(0, pages);
+    }
+    progress_->setLabelText(QString("Composing page %1 of %2").arg(pagesDone).arg(pages));
+    progress_->setValue(pagesDone); // also lets the Cancel button be clicked
+    const bool cancelled = progress_->wasCanceled();
+    if (cancelled || pagesDone >= pages) EndPrintProgress();
+    return !cancelled;
+}
+
+void TQtUserInteraction::EndPrintProgress() {
+    delete progress_.data();
+}

@@ -3,6 +3,10 @@
 // desktop's file handler and the primary screen.
 #include "UserInteraction.h"
 
+#include <QPointer>
+
+class QProgressDialog;
+
 class TQtUserInteraction : public IUserInteraction {
 public:
     QSize ScreenSize() override;
@@ -12,4 +16,9 @@ public:
     QString SaveFileName(QWidget* parent, const TSaveFileRequest& request) override;
     void OpenWithDesktop(const QString& file) override;
     void RunModal(QDialog& dialog) override;
+    bool PrintProgress(QWidget* parent, int pagesDone, int pages) override;
+    void EndPrintProgress() override;
+
+private:
+    QPointer<QProgressDialog> progress_; // the running print's, while there is one
 };

@@ -487,6 +487,7 @@ void TBarCodeForm::refreshClick() {
 
 void TBarCodeForm::printClick() {
     Command([this] {
+        const auto endProgress = qScopeGuard([this] { ui_.EndPrintProgress(); });
         if (!job_.PdfFileSelected()) {
             job_.printClick();
             return;
@@ -576,6 +577,10 @@ void TBarCodeForm::Error(const std::string& message) {
 
 void TBarCodeForm::FocusInitialString() {
     if (barcodeText_) barcodeText_->setFocus();
+}
+
+bool TBarCodeForm::PrintProgress(int pagesDone, int pages) {
+    return ui_.PrintProgress(this, pagesDone, pages);
 }
 
 void TBarCodeForm::SetBusy(bool busy) {

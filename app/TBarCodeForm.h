@@ -71,6 +71,7 @@ private:
     void Error(const std::string& message) override;
     void FocusInitialString() override;
     void SetBusy(bool busy) override;
+    bool PrintProgress(int pagesDone, int pages) override;
 
     void BuildControls();
     void PlaceBottomStrip();

@@ -43,6 +43,11 @@ public:
 
     // Runs a modal window (the setup wizard) until the person ends it.
     virtual void RunModal(QDialog& dialog) = 0;
+
+    // A print run's progress, pages composed of all its pages, with a way to cancel it: false
+    // when the person has cancelled. EndPrintProgress closes whatever the run showed.
+    virtual bool PrintProgress(QWidget* parent, int pagesDone, int pages) = 0;
+    virtual void EndPrintProgress() = 0;
 };
 
 // The title of every message box of the program.

@@ -25,13 +25,14 @@ void CliReporter::Note(const std::string& utf8Line) {
     Line(utf8Line);
 }
 
-void CliReporter::PrintProgress(int pagesDone, int pages) {
-    if (!terminal_ || pages <= LongRunPages) return;
+bool CliReporter::PrintProgress(int pagesDone, int pages) {
+    if (!terminal_ || pages <= LongRunPages) return true;
     // One line, rewritten in place; it ends when the run does or a message comes.
     std::fprintf(stream_, "\rpage %d of %d", pagesDone, pages);
     progressShown_ = true;
     if (pagesDone >= pages) EndProgressLine();
     std::fflush(stream_);
+    return true;
 }
 
 void CliReporter::Line(const std::string& utf8Line) {

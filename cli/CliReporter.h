@@ -20,7 +20,7 @@ public:
     void Information(const std::string& message) override;
     void Error(const std::string& message) override;
     void FocusInitialString() override {}
-    void PrintProgress(int pagesDone, int pages) override;
+    bool PrintProgress(int pagesDone, int pages) override;
 
     // Whether any message was shown: a command that showed one did not go as asked.
     int Messages() const { return messages_; }

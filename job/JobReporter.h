@@ -14,6 +14,10 @@ public:
     virtual void FocusInitialString() = 0;
     // The busy cursor while a page is composed; false restores the normal one.
     virtual void SetBusy(bool busy) { (void)busy; }
-    // A print run's progress: pages composed of all its pages.
-    virtual void PrintProgress(int pagesDone, int pages) { (void)pagesDone, (void)pages; }
+    // A print run's progress: pages composed of all its pages. False cancels the run: nothing is
+    // printed and the numbering stays where it was.
+    virtual bool PrintProgress(int pagesDone, int pages) {
+        (void)pagesDone, (void)pages;
+        return true;
+    }
 };

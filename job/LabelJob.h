@@ -70,6 +70,9 @@ public:
         long Labels = 0;
         std::string FirstValue, LastValue;
     };
+    // The most pages a print run may have. More is a slip of the keyboard: 2,000,000,000 pages
+    // would keep the printer busy for years and run the counter round to values already printed.
+    static constexpr int MaxPagesPerRun = 100000;
     // The print run: composes the job's pages and prints them as one job on the chosen printer
     // (or the printer's PDF file), hands the continued prefix and counter back to the Initial
     // String and Initial Value boxes, and previews the next sheet.

@@ -11,6 +11,7 @@
 
 #include <climits>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -29,7 +30,8 @@ int SymbolHeight(std::int32_t barHeight) {
 // Every way out of a composition ends the page update and restores the cursor.
 class UpdateScope {
 public:
-    UpdateScope(TPagePreview& preview, IJobReporter& reporter) : preview_(preview), reporter_(reporter) {
+    UpdateScope(TPagePreview& preview, IJobReporter& reporter)
+        : preview_(preview), reporter_(reporter) {
         reporter_.SetBusy(true);
         preview_.BeginUpdate();
     }
@@ -95,7 +97,8 @@ bool TLabelJob::ComposePage(TValueSequence& sequence, int page, bool preview,
     const char* texts[3] = {s.text1, s.text2, s.text3};
     const double lefts[3] = {s.text1Left, s.text2Left, s.text3Left};
     const double tops[3] = {s.text1Top, s.text2Top, s.text3Top};
-    const auto command = preview ? TValueSequence::TCommand::Preview : TValueSequence::TCommand::PrintRun;
+    const auto command =
+        preview ? TValueSequence::TCommand::Preview : TValueSequence::TCommand::PrintRun;
 
     return WalkSheetGrid(s, [&](const TCell& cell) {
         if (Controls.printBarcode.Checked) {
@@ -159,6 +162,11 @@ TLabelJob::TPrintRunResult TLabelJob::printClick() {
     }
     TValueSequence sequence(Barcode1, Controls, reporter_);
     if (!StartCommand(sequence)) return result;
+    if (Settings.pageCount > MaxPagesPerRun) {
+        reporter_.Error("A print run can have at most " + std::to_string(MaxPagesPerRun) +
+                        " pages.");
+        return result;
+    }
     {
         const UpdateScope update(PagePreview1, reporter_);
         PagePreview1.Clear();
@@ -172,7 +180,11 @@ TLabelJob::TPrintRunResult TLabelJob::printClick() {
                     printer.AbortJob();
                     return result;
                 }
-                reporter_.PrintProgress(p + 1, pages);
+                if (!reporter_.PrintProgress(p + 1, pages)) {
+                    printer.AbortJob();
+                    reporter_.Information("The print run was cancelled; nothing was printed.");
+                    return result;
+                }
             }
             result.Pages = std::max(pages, 1);
         } catch (const Exception& e) {

@@ -311,6 +311,28 @@ TEST_F(Commands, PrintToThePdfFileEntryContinuesTheNumbering) {
     EXPECT_EQ(ReadJobFile("Qubrin.cfg").Record.initialValue, 61);
 }
 
+TEST_F(Commands, CancellingAPrintRunPrintsNothing) {
+    auto form = Open();
+    Choose(*form, "printer", "PDF file");
+    Find<QLineEdit>(*form, "pageNo")->setText("3");
+    user.fileAnswers = {InScratch("cancelled.pdf")};
+    user.cancelAtPage = 2;
+    Click(*form, "print");
+    EXPECT_EQ(user.progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}}));
+    EXPECT_EQ(user.progressEnds, 1);
+    EXPECT_EQ(user.information,
+              std::vector<QString>{"The print run was cancelled; nothing was printed."});
+    EXPECT_FALSE(QFile::exists(InScratch("cancelled.pdf")));
+    EXPECT_EQ(Find<QLineEdit>(*form, "value")->text(), "1");
+    // Cancelled or not, the progress ends with the command; the next run prints.
+    user.fileAnswers = {InScratch("printed.pdf")};
+    user.cancelAtPage = 0;
+    Click(*form, "print");
+    EXPECT_EQ(user.progressEnds, 2);
+    EXPECT_TRUE(QFile::exists(InScratch("printed.pdf")));
+    EXPECT_EQ(Find<QLineEdit>(*form, "value")->text(), "91");
+}
+
 // A real print queue, when the test scripts provide one (CUPS with its PDF printer).
 TEST_F(Commands, PrintToTheTestPrinterContinuesTheNumbering) {
     const QString queue = qEnvironmentVariable("QUBRIN_TEST_PRINTER");

@@ -63,6 +63,15 @@ struct ScriptedUser : IUserInteraction {
         if (onModal) onModal(dialog);
         if (dialog.result() == 0 && dialog.isVisible()) dialog.reject();
     }
+    // The print runs' progress as the window reports it; the user cancels when cancelAtPage
+    // pages are composed (0: never).
+    std::vector<std::pair<int, int>> progress;
+    int cancelAtPage = 0, progressEnds = 0;
+    bool PrintProgress(QWidget*, int pagesDone, int pages) override {
+        progress.push_back({pagesDone, pages});
+        return pagesDone != cancelAtPage;
+    }
+    void EndPrintProgress() override { ++progressEnds; }
 };
 
 class WindowTest : public testing::Test {

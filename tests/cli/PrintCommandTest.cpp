@@ -88,15 +88,26 @@ TEST(PrintCommand, FailedRunPrintsNothingAndLeavesTheJobFile) {
     struct Case {
         const char* why;
         std::vector<QStringList> setUp;
+        const char* pages;
         const char* message;
     };
     const Case cases[] = {
         {"a rejected value",
          {{"format=EAN13"}, {"initialString=AB"}},
+         "3",
          "EAN13 must be integer value."},
         {"Initial Value longer than Length",
          {{"length=2", "initialValue=100"}},
+         "3",
          "The length of 'Initial Value ' cannot longer than 'Length'."},
+        {"more pages than a run may have",
+         {{"pageCount=1"}},
+         "100001",
+         "A print run can have at most 100000 pages."},
+        {"a page count near the int limit",
+         {{"pageCount=1"}},
+         "2147483647",
+         "A print run can have at most 100000 pages."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
@@ -105,7 +116,7 @@ TEST(PrintCommand, FailedRunPrintsNothingAndLeavesTheJobFile) {
             s.Set(set);
         const QByteArray before = s.Read("Qubrin.cfg");
         ASSERT_EQ(before.size(), 888);
-        const CliRun run = s.Run({"print", "--pdf", "never.pdf", "--pages", "3", "--list"});
+        const CliRun run = s.Run({"print", "--pdf", "never.pdf", "--pages", c.pages, "--list"});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, std::string(c.message) + "\n");
         EXPECT_EQ(run.out, "");

@@ -1,6 +1,6 @@
 // The preview sheet and the print run on the page model, and print runs into real PDF files.
-#include "JobTestSupport.h"
 #include "FormatList.h"
+#include "JobTestSupport.h"
 #include "LabelJob.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,8 @@ const TPageSymbol* SymbolAt(const TPage& page, std::size_t n) {
 
 std::size_t Count(const TPage& page, std::size_t index) {
     std::size_t n = 0;
-    for (const auto& item : page.Items) n += item.index() == index;
+    for (const auto& item : page.Items)
+        n += item.index() == index;
     return n;
 }
 
@@ -42,7 +43,7 @@ TEST_F(Sheet, DefaultSheetHasThirtyLabelsInGridOrder) {
     job.Record();
     ASSERT_TRUE(job.refreshClick());
     const TPage& page = job.PagePreview1.Page(0);
-    EXPECT_EQ(Count(page, 2), 30u); // symbols
+    EXPECT_EQ(Count(page, 2), 30u);           // symbols
     EXPECT_EQ(Count(page, 1), 30u * 3 + 30u); // three text lines and the code text per label
     ASSERT_EQ(job.labels.size(), 30u);
     EXPECT_EQ(job.labels.front().second, "VORDA-0001");
@@ -102,7 +103,8 @@ TEST_F(Sheet, GridStopRule) {
     job.Controls.col.Text = "5";
     job.refreshClick();
     EXPECT_EQ(job.labels[4].second, "VORDA-0005");
-    EXPECT_EQ(SymbolAt(job.PagePreview1.Page(0), 4)->Left, SymbolAt(job.PagePreview1.Page(0), 0)->Left);
+    EXPECT_EQ(SymbolAt(job.PagePreview1.Page(0), 4)->Left,
+              SymbolAt(job.PagePreview1.Page(0), 0)->Left);
 }
 
 TEST_F(Sheet, SwitchesAndRepeatedPreviews) {
@@ -261,10 +263,85 @@ TEST_F(Sheet, PrintRunKeepsOnlyThePageBeingComposed) {
     job.Controls.pageNo.Text = "3";
     job.PagePreview1.GetPagePrinter().SetPdfFile(folder / "run.pdf");
     std::vector<int> held; // pages held while each label is composed
-    job.OnLabelValue = [&](int, const std::string&) { held.push_back(job.PagePreview1.PageCount()); };
+    job.OnLabelValue = [&](int, const std::string&) {
+        held.push_back(job.PagePreview1.PageCount());
+    };
     ASSERT_TRUE(job.printClick().Printed);
     EXPECT_EQ(held.size(), 120u); // 90 of the run, 30 of the preview after it
     EXPECT_EQ(std::count(held.begin(), held.end(), 1), long(held.size()));
+}
+
+// A reporter whose user cancels the print run when a given number of pages is composed.
+struct CancellingReporter : RecordingReporter {
+    int cancelAt = 0;
+    std::vector<int> progress;
+    bool PrintProgress(int pagesDone, int) override {
+        progress.push_back(pagesDone);
+        return pagesDone != cancelAt;
+    }
+};
+
+TEST_F(Sheet, RunsThatPrintNothing) {
+    // Each run ends before anything reaches the printer: no file, the numbering where it was,
+    // and the pages of the job file's page count untouched.
+    struct Case {
+        const char* why;
+        const char* pages;
+        int cancelAt;
+        std::vector<int> progress;
+        std::vector<std::string> information, errors;
+    } cases[] = {
+        {"cancelled on page 2 of 3",
+         "3",
+         2,
+         {1, 2},
+         {"The print run was cancelled; nothing was printed."},
+         {}},
+        {"cancelled on the last page",
+         "2",
+         2,
+         {1, 2},
+         {"The print run was cancelled; nothing was printed."},
+         {}},
+        {"more pages than a run may have",
+         "100001",
+         0,
+         {},
+         {},
+         {"A print run can have at most 100000 pages."}},
+        {"a page count at the int limit",
+         "2147483647",
+         0,
+         {},
+         {},
+         {"A print run can have at most 100000 pages."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CancellingReporter reporter;
+        reporter.cancelAt = c.cancelAt;
+        Job job(reporter);
+        job.PagePreview1.GetPagePrinter().SetPdfFile(folder / "never.pdf");
+        job.Controls.pageNo.Text = c.pages;
+        const auto result = job.printClick();
+        EXPECT_FALSE(result.Printed);
+        EXPECT_EQ(reporter.progress, c.progress);
+        EXPECT_EQ(reporter.information, c.information);
+        EXPECT_EQ(reporter.errors, c.errors);
+        EXPECT_FALSE(std::filesystem::exists(folder / "never.pdf"));
+        EXPECT_EQ(job.Controls.value.Text, "1");
+        EXPECT_EQ(job.Controls.barcodeText.Text, "VORDA-");
+        EXPECT_EQ(job.Controls.pageNo.Text, c.pages);
+        EXPECT_FALSE(job.PagePreview1.IsUpdating());
+        // The next run prints from the first value.
+        job.Controls.pageNo.Text = "1";
+        reporter.cancelAt = 0;
+        const auto next = job.printClick();
+        ASSERT_TRUE(next.Printed);
+        EXPECT_EQ(next.FirstValue, "VORDA-0001");
+        EXPECT_TRUE(std::filesystem::exists(folder / "never.pdf"));
+        std::filesystem::remove(folder / "never.pdf");
+    }
 }
 
 TEST_F(Sheet, NoPrinterChosenPrintsNothing) {
