@@ -170,9 +170,11 @@ std::string TBarcodeSymbol::Code_UPC_E(bool numberSystem1) {
     FText = SetLen(7);
     const std::string six = FText.substr(0, 6);
     // The parity carries the check digit of the UPC-A number behind the six digits, as scanners
-    // verify it; it does not depend on Checksum or CheckSumMethod.
+    // verify it; it does not depend on Checksum or CheckSumMethod. With Checksum, Text shows that
+    // digit whatever the method: six digits alone would be padded to a different number on the
+    // next run.
     const char check = UpcECheckDigit(numberSystem1 ? '1' : '0', six);
-    if (FCheckSum) FText = CheckSumMethod == csmModulo10 ? six + check : six;
+    if (FCheckSum) FText = six + check;
     const std::string& d = FText;
     const char* parity = UpcEParity[Digit(check)];
     std::string result = NormalGuard;
