@@ -114,14 +114,16 @@ PrintOutcome PrintJobFile(const fs::path& jobFile, const PrintTarget& target) {
     return {status == 0, "qubrin-cli exited with " + std::to_string(status) + ":\n" + output};
 }
 
-std::vector<QImage> RasterisePdf(const fs::path& pdf, int dpi, Raster raster, std::string* error) {
+std::vector<QImage> RasterisePdf(const fs::path& pdf, int dpi, Raster raster, std::string* error,
+                                 int firstPage, int lastPage) {
     const fs::path prefix = pdf.parent_path() / (pdf.stem().string() + "-" + std::to_string(dpi));
+    std::vector<std::string> args = {"-q", "-r", std::to_string(dpi),
+                                     raster == Raster::Grey ? "-gray" : "-mono"};
+    if (firstPage > 0) args.insert(args.end(), {"-f", std::to_string(firstPage)});
+    if (lastPage > 0) args.insert(args.end(), {"-l", std::to_string(lastPage)});
+    args.insert(args.end(), {pdf.string(), prefix.string()});
     std::string output;
-    const int status =
-        RunProgram("pdftoppm",
-                   {"-q", "-r", std::to_string(dpi), raster == Raster::Grey ? "-gray" : "-mono",
-                    pdf.string(), prefix.string()},
-                   &output);
+    const int status = RunProgram("pdftoppm", args, &output);
     if (status != 0) {
         if (error) *error = "pdftoppm failed (" + std::to_string(status) + "): " + output;
         return {};

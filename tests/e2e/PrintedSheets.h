@@ -62,10 +62,11 @@ struct PrintOutcome {
 // the continued job in the file.
 PrintOutcome PrintJobFile(const std::filesystem::path& jobFile, const PrintTarget& target);
 
-// The PDF's pages as pixels: grey, or bilevel (pdftoppm -mono), at the given resolution.
+// The PDF's pages as pixels: grey, or bilevel (pdftoppm -mono), at the given resolution. All
+// pages, or pages firstPage to lastPage (counted from 1) when they are given.
 enum class Raster { Grey, Bilevel };
 std::vector<QImage> RasterisePdf(const std::filesystem::path& pdf, int dpi, Raster raster,
-                                 std::string* error);
+                                 std::string* error, int firstPage = 0, int lastPage = 0);
 
 // The sheet's grid as the job file holds it: where the cells are on the page.
 struct SheetGrid {
