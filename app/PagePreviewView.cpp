@@ -33,8 +33,8 @@ protected:
         TRenderOptions options;
         options.Dpi = ScreenDpi * preview_.GetZoom() / 100.0;
         options.PaintBackground = true;
-        if (preview_.PageCount() > 0) {
-            RenderPage(preview_.Page(0), painter, options);
+        if (const auto& shown = view_.ShownPage()) {
+            RenderPage(*shown, painter, options);
         } else {
             painter.fillRect(QRect(QPoint(0, 0), page), Qt::white);
         }
@@ -72,6 +72,12 @@ QSize TPagePreviewView::PageSizeOnScreen() const {
 }
 
 void TPagePreviewView::Refresh() {
+    if (!preview_.IsUpdating()) {
+        if (preview_.PageCount() > 0)
+            shown_ = preview_.Page(0);
+        else
+            shown_.reset();
+    }
     const QSize page = PageSizeOnScreen();
     widget()->resize(page.width() + 2 * DeskMargin + 3, page.height() + 2 * DeskMargin + 3);
     widget()->update();

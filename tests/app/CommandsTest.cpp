@@ -317,7 +317,15 @@ TEST_F(Commands, CancellingAPrintRunPrintsNothing) {
     Find<QLineEdit>(*form, "pageNo")->setText("3");
     user.fileAnswers = {InScratch("cancelled.pdf")};
     user.cancelAtPage = 2;
+    // While the run goes on (the progress lets the window repaint), the preview keeps showing
+    // the last finished sheet, not the page being printed.
+    QWidget* sheet = form->PreviewView().Sheet();
+    const QImage before = sheet->grab().toImage();
+    std::vector<bool> unchanged;
+    user.onProgress = [&](int) { unchanged.push_back(sheet->grab().toImage() == before); };
     Click(*form, "print");
+    EXPECT_EQ(unchanged, (std::vector<bool>{true, true}));
+    user.onProgress = nullptr;
     EXPECT_EQ(user.progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}}));
     EXPECT_EQ(user.progressEnds, 1);
     EXPECT_EQ(user.information,

@@ -67,8 +67,10 @@ struct ScriptedUser : IUserInteraction {
     // pages are composed (0: never).
     std::vector<std::pair<int, int>> progress;
     int cancelAtPage = 0, progressEnds = 0;
+    std::function<void(int pagesDone)> onProgress; // what the test looks at meanwhile
     bool PrintProgress(QWidget*, int pagesDone, int pages) override {
         progress.push_back({pagesDone, pages});
+        if (onProgress) onProgress(pagesDone);
         return pagesDone != cancelAtPage;
     }
     void EndPrintProgress() override { ++progressEnds; }
