@@ -101,11 +101,13 @@ public:
             UseBrush(ToQColor(colour));
             for (const auto& e : s.Elements) {
                 if (e.Color != colour) continue;
-                const QRectF rect = options_.SnapToDots
-                                        ? QRectF(left + e.x * dotsPerPixel, top, e.w * dotsPerPixel,
-                                                 std::round(e.h * scale_))
-                                        : QRectF((s.Left + e.x) * scale_, s.Top * scale_,
-                                                 e.w * scale_, e.h * scale_);
+                // In double: a symbol placed at the end of the int range reaches beyond it.
+                const double x = e.x, w = e.w, h = e.h;
+                const QRectF rect =
+                    options_.SnapToDots
+                        ? QRectF(left + x * dotsPerPixel, top, w * dotsPerPixel,
+                                 std::round(h * scale_))
+                        : QRectF((s.Left + x) * scale_, s.Top * scale_, w * scale_, h * scale_);
                 painter_.drawRect(rect);
             }
         }

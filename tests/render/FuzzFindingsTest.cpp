@@ -3,6 +3,10 @@
 #include "Barcode.h"
 #include "Canvas.h"
 #include "PagePreview.h"
+#include "PageRenderer.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +66,30 @@ TEST(FuzzFindings, PageSymbolAtTheEndOfTheIntRange) {
         x += e.w;
     }
     EXPECT_EQ(x, symbol.GetWidth());
+}
+
+// The same symbol played onto a device, as a print run does: its place in device units was
+// summed in int and overflowed. Exact or on the dot grid, it lies far off the page and paints
+// nothing there.
+TEST(FuzzFindings, RenderingASymbolAtTheEndOfTheIntRange) {
+    TPagePreview preview;
+    TBarcodeSymbol symbol;
+    symbol.SetTyp(bcCode128B);
+    symbol.SetText("A");
+    symbol.SetHeight(10);
+    symbol.SetLeft(INT_MAX);
+    symbol.SetTop(INT_MAX);
+    symbol.DrawBarcode(preview.Canvas());
+    for (const bool snap : {false, true}) {
+        QImage image(100, 100, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TRenderOptions options;
+        options.Dpi = 300;
+        options.SnapToDots = snap;
+        RenderPage(preview.CurrentPage(), painter, options);
+        painter.end();
+        EXPECT_EQ(image.pixel(50, 50), qRgb(255, 255, 255)) << "snap " << snap;
+    }
 }
 
 // The code text of every label is measured on the page. In a font of thousands of pixels (a
