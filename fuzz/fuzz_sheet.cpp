@@ -2,7 +2,7 @@
 // (the 648-byte record, then the fonts): the job is loaded and previewed, and the record as read,
 // without the controls' clean-up, drives a value sequence for a run of labels. Never a crash,
 // never a value past its buffers, and every way out of the preview ends the page update and the
-// busy cursor.
+// busy cursor. A print run of the job into a PDF file prints or leaves no file.
 #include "FuzzEngine.h"
 #include "FuzzQt.h"
 
@@ -45,7 +45,9 @@ struct CheckingReporter : IJobReporter {
         const std::string_view message(m.data(), m.empty() ? 0 : m.size() - 1);
         const bool conversion = EndsWith(m, ".") && (IsIntegerConversionMessage(message) ||
                                                      IsFloatConversionMessage(message));
-        FuzzCheck(conversion || IsDocumentedEngineMessage(m), "unexpected error: " + m);
+        const bool tooManyPages = m == "A print run can have at most 100000 pages.";
+        FuzzCheck(conversion || tooManyPages || IsDocumentedEngineMessage(m),
+                  "unexpected error: " + m);
     }
     void FocusInitialString() override {}
     void SetBusy(bool on) override {
@@ -72,6 +74,25 @@ void CheckPreview(const std::filesystem::path& file, CheckingReporter& reporter)
     FuzzCheck(reporter.busy == 0, "the busy cursor stays after refreshClick");
     FuzzCheck(labels <= MaxCellsPerPage, "more labels than cells on a page");
     FuzzCheck(job.PagePreview1.PageCount() == 1, "the preview has more than one page");
+}
+
+// A print run of the loaded job into a PDF file, of at most two pages so that inputs stay
+// quick; page counts beyond a run's limit are kept, as they must be refused at once. The run
+// prints or it leaves no file, and it ends its update either way.
+void CheckPrintRun(const std::filesystem::path& file, CheckingReporter& reporter) {
+    Job job(reporter);
+    job.LoadAtStart(file);
+    const int pages = job.Settings.pageCount;
+    if (pages >= 0 && pages <= TLabelJob::MaxPagesPerRun)
+        job.Controls.pageNo.Text = std::to_string(pages % 3);
+    const std::filesystem::path pdf = ScratchFolder() / "run.pdf";
+    std::filesystem::remove(pdf);
+    job.PagePreview1.GetPagePrinter().SetPdfFile(pdf);
+    const TLabelJob::TPrintRunResult run = job.printClick();
+    FuzzCheck(!job.PagePreview1.IsUpdating(), "the preview is still updating after printClick");
+    FuzzCheck(reporter.busy == 0, "the busy cursor stays after printClick");
+    FuzzCheck(run.Printed == std::filesystem::exists(pdf),
+              run.Printed ? "a printed run left no file" : "a failed run left a file");
 }
 
 // The sequence straight from the record: any Length, any prefix bytes, any format position.
@@ -135,6 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteFileBytes(file, data, size);
     CheckingReporter reporter;
     CheckPreview(file, reporter);
+    CheckPrintRun(file, reporter);
 
     LabelJobSettings record{};
     std::memcpy(&record, data, std::min(size, sizeof record));
