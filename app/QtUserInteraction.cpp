@@ -60,6 +60,8 @@ bool TQtUserInteraction::PrintProgress(QWidget* parent, int pagesDone, int pages
         progress_->setAutoReset(false);
         progress_->setMinimumDuration(1000);
         progress_->setRange(0, pages);
+        // Working, but Cancel can be clicked: not the plain wait cursor of the composition.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     }
     progress_->setLabelText(QString("Composing page %1 of %2").arg(pagesDone).arg(pages));
     progress_->setValue(pagesDone); // also lets the Cancel button be clicked
@@ -69,5 +71,7 @@ bool TQtUserInteraction::PrintProgress(QWidget* parent, int pagesDone, int pages
 }
 
 void TQtUserInteraction::EndPrintProgress() {
+    if (!progress_) return;
     delete progress_.data();
+    QGuiApplication::restoreOverrideCursor();
 }
