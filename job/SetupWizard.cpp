@@ -48,7 +48,8 @@ std::string FormatDecimal(double x, int decimals) {
 
 TSetupWizard::TSetupWizard(IJobReporter& reporter, char decimalSeparator)
     : reporter_(reporter), separator_(decimalSeparator) {
-    for (const auto& entry : PageSizeList) pageSize.Items.push_back(entry.Caption);
+    for (const auto& entry : PageSizeList)
+        pageSize.Items.push_back(entry.Caption);
     for (TEditControl* box : {&pageHeight, &pageWidth}) {
         box->ReadOnly = true;
         box->Color = ReadOnlyBoxColor;
@@ -127,34 +128,38 @@ void TSetupWizard::previousButtonClick() {
     help = HelpStep1;
 }
 
+namespace {
+
+// The twelve boxes that the wizard works on besides the Page Size list: its own and the window's.
+struct TWizardBox {
+    TEditControl TSetupWizard::*Wizard;
+    TEditControl TJobControls::*Main;
+};
+constexpr TWizardBox WizardBoxes[] = {
+    {&TSetupWizard::pageHeight, &TJobControls::pageHeight},
+    {&TSetupWizard::pageWidth, &TJobControls::pageWidth},
+    {&TSetupWizard::topMargin, &TJobControls::topMargin},
+    {&TSetupWizard::leftMargin, &TJobControls::leftMargin},
+    {&TSetupWizard::rightMargin, &TJobControls::rightMargin},
+    {&TSetupWizard::bottomMargin, &TJobControls::bottomMargin},
+    {&TSetupWizard::col, &TJobControls::col},
+    {&TSetupWizard::row, &TJobControls::row},
+    {&TSetupWizard::cellHeight, &TJobControls::cellHeight},
+    {&TSetupWizard::cellWidth, &TJobControls::cellWidth},
+    {&TSetupWizard::horizontal, &TJobControls::horizontal},
+    {&TSetupWizard::vertical, &TJobControls::vertical},
+};
+
+} // namespace
+
 void TSetupWizard::CopyFrom(const TJobControls& main) {
     pageSize.ItemIndex = main.pageSize.ItemIndex; // without running pageSizeChange
-    pageHeight.Text = main.pageHeight.Text;
-    pageWidth.Text = main.pageWidth.Text;
-    topMargin.Text = main.topMargin.Text;
-    leftMargin.Text = main.leftMargin.Text;
-    rightMargin.Text = main.rightMargin.Text;
-    bottomMargin.Text = main.bottomMargin.Text;
-    col.Text = main.col.Text;
-    row.Text = main.row.Text;
-    cellHeight.Text = main.cellHeight.Text;
-    cellWidth.Text = main.cellWidth.Text;
-    horizontal.Text = main.horizontal.Text;
-    vertical.Text = main.vertical.Text;
+    for (const TWizardBox& box : WizardBoxes)
+        (this->*box.Wizard).Text = (main.*box.Main).Text;
 }
 
 void TSetupWizard::CopyTo(TJobControls& main) const {
     main.pageSize.ItemIndex = pageSize.ItemIndex;
-    main.pageHeight.Text = pageHeight.Text;
-    main.pageWidth.Text = pageWidth.Text;
-    main.topMargin.Text = topMargin.Text;
-    main.leftMargin.Text = leftMargin.Text;
-    main.rightMargin.Text = rightMargin.Text;
-    main.bottomMargin.Text = bottomMargin.Text;
-    main.col.Text = col.Text;
-    main.row.Text = row.Text;
-    main.cellHeight.Text = cellHeight.Text;
-    main.cellWidth.Text = cellWidth.Text;
-    main.horizontal.Text = horizontal.Text;
-    main.vertical.Text = vertical.Text;
+    for (const TWizardBox& box : WizardBoxes)
+        (main.*box.Main).Text = (this->*box.Wizard).Text;
 }
