@@ -34,6 +34,26 @@ QPixmap SampleBarcode() {
     return QPixmap::fromImage(canvas.Image());
 }
 
+// The left panel of a step, on which its diagram is drawn.
+QWidget* DrawingPanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(0, 0, 304, 400);
+    return panel;
+}
+
+// A white area of a diagram: the paper, or the cell.
+QWidget* WhiteArea(QWidget* parent, const char* name, const QRect& place) {
+    auto* area = new QWidget(parent);
+    area->setObjectName(name);
+    area->setGeometry(place);
+    area->setAutoFillBackground(true);
+    QPalette white = area->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    area->setPalette(white);
+    return area;
+}
+
 } // namespace
 
 TSettingWizardForm::TSettingWizardForm(TSetupWizard& wizard, QWidget* owner)
@@ -172,16 +192,8 @@ void TSettingWizardForm::Caption(QWidget* parent, const QString& text, int x, in
 }
 
 QWidget* TSettingWizardForm::MakePaperDrawing(QWidget* parent) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName("paperDraw");
-    panel->setGeometry(0, 0, 304, 400);
-    auto* sheet = new QWidget(panel);
-    sheet->setObjectName("sheet");
-    sheet->setGeometry(72, 40, 217, 337);
-    sheet->setAutoFillBackground(true);
-    QPalette white = sheet->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    sheet->setPalette(white);
+    QWidget* panel = DrawingPanel(parent, "paperDraw");
+    QWidget* sheet = WhiteArea(panel, "sheet", {72, 40, 217, 337});
     auto* heightLine = new TDimensionLine(Qt::Vertical, "Height", 10, panel);
     heightLine->setGeometry(44, 40, 22, 337);
     auto* widthLine = new TDimensionLine(Qt::Horizontal, "Width", 10, panel);
@@ -217,16 +229,8 @@ QWidget* TSettingWizardForm::MakePaperDrawing(QWidget* parent) {
 }
 
 QWidget* TSettingWizardForm::MakeCellDrawing(QWidget* parent) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName("cellDraw");
-    panel->setGeometry(0, 0, 304, 400);
-    auto* cell = new QWidget(panel);
-    cell->setObjectName("cell");
-    cell->setGeometry(40, 120, 241, 145);
-    cell->setAutoFillBackground(true);
-    QPalette white = cell->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    cell->setPalette(white);
+    QWidget* panel = DrawingPanel(parent, "cellDraw");
+    QWidget* cell = WhiteArea(panel, "cell", {40, 120, 241, 145});
     (new TDimensionLine(Qt::Horizontal, "Width", 10, panel))->setGeometry(40, 92, 241, 22);
     (new TDimensionLine(Qt::Vertical, "Height", 10, panel))->setGeometry(12, 120, 22, 145);
     auto* picture = new QLabel(cell);
