@@ -1,5 +1,7 @@
 #include "QtUserInteraction.h"
 
+#include "JobReporter.h"
+
 #include <QDialog>
 
 #include <QDesktopServices>
@@ -51,8 +53,11 @@ void TQtUserInteraction::RunModal(QDialog& dialog) {
 }
 
 bool TQtUserInteraction::PrintProgress(QWidget* parent, int pagesDone, int pages) {
+    // A short run keeps the window as it is until it has printed; a long one shows its progress,
+    // which lets the window repaint and Cancel be clicked (the rest of the window is blocked).
+    if (pages <= IJobReporter::LongRunPages) return true;
     if (!progress_) {
-        // Shown only when the run lasts: a sheet or two is printed before it would appear.
+        // Shown only when the run lasts a second or more.
         progress_ = new QProgressDialog(parent);
         progress_->setWindowTitle(ApplicationTitle);
         progress_->setWindowModality(Qt::ApplicationModal);

@@ -9,9 +9,6 @@
 
 class CliReporter : public IJobReporter {
 public:
-    // Progress is shown only for runs of more than this many pages.
-    static constexpr int LongRunPages = 20;
-
     explicit CliReporter(std::FILE* stream = stderr);
     ~CliReporter() override;
     CliReporter(const CliReporter&) = delete;

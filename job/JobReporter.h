@@ -15,7 +15,9 @@ public:
     // The busy cursor while a page is composed; false restores the normal one.
     virtual void SetBusy(bool busy) { (void)busy; }
     // A print run's progress: pages composed of all its pages. False cancels the run: nothing is
-    // printed and the numbering stays where it was.
+    // printed and the numbering stays where it was. Front ends show it only for runs of more
+    // than LongRunPages pages.
+    static constexpr int LongRunPages = 20;
     virtual bool PrintProgress(int pagesDone, int pages) {
         (void)pagesDone, (void)pages;
         return true;
